@@ -1,0 +1,3 @@
+#include "shell/viewer_state.h"
+
+ViewerState g_state;
