@@ -1,0 +1,4 @@
+// Placeholder until the control host lands.
+#include "page/control_host_win.h"
+
+void SetUpControlHost(HINSTANCE) {}
