@@ -26,6 +26,7 @@
 #define IDS_DELETE_CONFIRM      4037
 #define IDS_DELETE_CAPTION      4038
 #define IDS_FAVORITE_PAGE       4041
+#define IDS_FORMAT_COLUMN_INTERLEAVE 4100 /* 4020 + 80: the caption's name of format 80 */
 
 /* Commands */
 #define IDM_FORMAT_FIRST        1000 /* 1000 + format, 0 to 9 */
