@@ -17,6 +17,9 @@ struct IWebBrowser2;
 
 constexpr int kTextField = 256;
 constexpr int kPathField = 260;
+// A favourite's page address: the base address (a string-table text of at
+// most 255 characters) followed by a stored position of up to 511.
+constexpr int kFavoriteUrlField = 768;
 
 struct ViewerState {
   int32_t shiftX = 0;
@@ -29,7 +32,7 @@ struct ViewerState {
   int32_t viewWidth = 1000;
   int32_t eraseNextPaint = 0;
   char searchText[kTextField] = {};
-  char favoriteUrl[kTextField] = {};
+  char favoriteUrl[kFavoriteUrlField] = {};
   char positionText[kTextField] = {};
   char favoriteName[kTextField] = {};
   char favoriteParams[kTextField] = {};
