@@ -36,9 +36,6 @@ void BM_Compose(benchmark::State& state) {
     benchmark::DoNotOptimize(out);
     FreeFrameImage(out);
   }
-  state.counters["ms_per_frame"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * 1e-3,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   FreeFrameImage(capture);
   UseVectorRows(was);
 }
@@ -54,9 +51,6 @@ void BM_CopyFloor(benchmark::State& state) {
     benchmark::DoNotOptimize(out);
     FreeFrameImage(out);
   }
-  state.counters["ms_per_frame"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * 1e-3,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   FreeFrameImage(source);
 }
 

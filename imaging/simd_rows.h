@@ -22,6 +22,14 @@ void AverageRows(uint8_t* dst, const uint8_t* a, const uint8_t* b, size_t bytes)
 void AverageNeighbourPick(uint8_t* dst, const uint8_t* left, const uint8_t* right, size_t bytes,
                           const uint8_t* mask);
 
+// dst pixel (width - 1 - x) = src pixel x, for x < width.
+void MirrorRow(uint8_t* dst, const uint8_t* src, int32_t width);
+
+// The Sharp 3D LCD rule over the whole column pairs of a row; firstGreen is
+// the green of output pixel 0, which no column of the eye image supplies.
+void Sharp3dLcdRow(uint8_t* dst, const uint8_t* left, const uint8_t* right, int32_t width,
+                   uint8_t firstGreen);
+
 // Whole-row colour rules over width pixels.
 void AnaglyphRow(uint8_t* dst, const uint8_t* left, const uint8_t* right, int32_t width);
 void HalfColorAnaglyphRow(uint8_t* dst, const uint8_t* left, const uint8_t* right, int32_t width);

@@ -7,9 +7,7 @@
 
 namespace {
 
-constexpr int kBlue = 0;
 constexpr int kGreen = 1;
-constexpr int kRed = 2;
 
 const uint8_t* Row(const uint8_t* base, ptrdiff_t stride, int32_t y) { return base + stride * y; }
 uint8_t* Row(uint8_t* base, ptrdiff_t stride, int32_t y) { return base + stride * y; }
@@ -18,10 +16,6 @@ void CopyPixel(uint8_t* dst, const uint8_t* src) {
   dst[0] = src[0];
   dst[1] = src[1];
   dst[2] = src[2];
-}
-
-void AveragePixel(uint8_t* dst, const uint8_t* a, const uint8_t* b) {
-  for (int c = 0; c < 3; ++c) dst[c] = static_cast<uint8_t>((a[c] + b[c]) >> 1);
 }
 
 // Byte masks of the formats that pick each channel from one eye: 0xFF takes
@@ -67,8 +61,7 @@ void ComposeMirror(OutRows out, EyePair eyes, int32_t width, int32_t height) {
   const size_t bytes = static_cast<size_t>(width) * 3;
   for (int32_t y = 0; y < height; ++y) {
     uint8_t* dst = Row(out.pixels, out.stride, y);
-    const uint8_t* left = Row(eyes.left, eyes.stride, y);
-    for (int32_t x = 0; x < width; ++x) CopyPixel(dst + 3 * (width - 1 - x), left + 3 * x);
+    MirrorRow(dst, Row(eyes.left, eyes.stride, y), width);
     std::memcpy(dst + bytes, Row(eyes.right, eyes.stride, y), bytes);
   }
 }
@@ -135,26 +128,9 @@ void ComposeSharp3dLcd(OutRows out, EyePair eyes, int32_t width, int32_t height,
   // (x, x + 1) the output takes L.red, R(x - 2).green, L.blue and then
   // R.red, L.green, R.blue, all from column x. An odd last column stays black.
   for (int32_t y = 0; y < height; ++y) {
-    const uint8_t* left = Row(eyes.left, eyes.stride, y);
-    const uint8_t* right = Row(eyes.right, eyes.stride, y);
-    uint8_t* dst = Row(out.pixels, out.stride, y);
-    for (int32_t x = 0; x + 1 < width; x += 2) {
-      const uint8_t* l = left + 3 * x;
-      const uint8_t* r = right + 3 * x;
-      uint8_t* o = dst + 3 * x;
-      uint8_t greenBefore = 0;
-      if (x >= 2) {
-        greenBefore = r[kGreen - 6];
-      } else if (rightBeforeStart) {
-        greenBefore = Row(rightBeforeStart, eyes.stride, y)[kGreen];
-      }
-      o[kBlue] = l[kBlue];
-      o[kGreen] = greenBefore;
-      o[kRed] = l[kRed];
-      o[3 + kBlue] = r[kBlue];
-      o[3 + kGreen] = l[kGreen];
-      o[3 + kRed] = r[kRed];
-    }
+    const uint8_t firstGreen = rightBeforeStart ? Row(rightBeforeStart, eyes.stride, y)[kGreen] : 0;
+    Sharp3dLcdRow(Row(out.pixels, out.stride, y), Row(eyes.left, eyes.stride, y),
+                  Row(eyes.right, eyes.stride, y), width, firstGreen);
   }
 }
 
@@ -190,12 +166,7 @@ void ComposeColumnInterleave(OutRows out, EyePair eyes, int32_t width, int32_t h
       AverageNeighbourPick(dst, left, right, static_cast<size_t>(averaged) * 3, kMask.bytes);
     }
     for (int32_t x = averaged < 0 ? 0 : averaged; x < width; ++x) {
-      const uint8_t* eye = (x % 2 == 0) ? left : right;
-      if (x + 1 < width && x < averaged) {
-        AveragePixel(dst + 3 * x, eye + 3 * x, eye + 3 * x + 3);
-      } else {
-        CopyPixel(dst + 3 * x, eye + 3 * x);
-      }
+      CopyPixel(dst + 3 * x, ((x % 2 == 0) ? left : right) + 3 * x);
     }
   }
 }

@@ -7,6 +7,7 @@
 
 #include <climits>
 
+#include "imaging/simd_rows.h"
 #include "imaging/stereo_compose.h"
 #include "tests/imaging/frame_fixture.h"
 #include "tests/imaging/reference_compose.h"
@@ -60,5 +61,38 @@ const FormatCase kFormats[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Formats, ComposePropertyTest, testing::ValuesIn(kFormats),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Wide rows reach the vector paths' full blocks (up to 96 bytes) and their
+// tails; both the vector and the plain paths must give the rules' pixels.
+TEST_P(ComposePropertyTest, WideRowsMatchTheRulesOnEveryPath) {
+  const int format = GetParam().format;
+  for (bool vector : {true, false}) {
+    const bool was = UseVectorRows(vector);
+    for (int width : {64, 97, 130, 203, 333, 401}) {
+      for (int height : {11, 12}) {
+        for (int32_t dx : {0, 3, -5, 17}) {
+          for (int swap = 0; swap < 2; ++swap) {
+            UniqueFrame captured = MakeFrame(width, height, [](int x, int y) {
+              return Rgb{static_cast<uint8_t>(x * 37 + y * 101), static_cast<uint8_t>(x * 59 ^ y),
+                         static_cast<uint8_t>(x * x + 7 * y)};
+            });
+            const auto expected = reference::Compose(captured.get(), dx, 1, format, swap);
+            UniqueFrame out(ComposeCaptured(captured.release(), dx, 1, format, swap));
+            ASSERT_TRUE(expected.has_value());
+            ASSERT_NE(out, nullptr);
+            ASSERT_TRUE(ToReference(out.get()).pixels == expected->pixels)
+                << width << "x" << height << " dx " << dx << " swap " << swap << " vector "
+                << vector;
+          }
+        }
+      }
+    }
+    UseVectorRows(was);
+  }
+}
 
 }  // namespace
