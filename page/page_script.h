@@ -14,7 +14,7 @@ constexpr const char kEarthMapScript[] = "javascript:GEjump();";
 constexpr size_t kEscapeUnitMax = 4;
 // Buffer for the search script of any text up to a 256-byte field:
 // "javascript:moveAddress(\"" + escaped text + "\");" and the terminator.
-constexpr size_t kSearchScriptSize = 25 + 255 * kEscapeUnitMax + 3 + 1;
+constexpr size_t kSearchScriptSize = 24 + 255 * kEscapeUnitMax + 3 + 1;
 // Buffer for the stereo base script: "javascript:SetDiv(\"" + int + "\");".
 constexpr size_t kStereoBaseScriptSize = 64;
 
