@@ -20,6 +20,9 @@ struct GoodCase {
   OutputKind kind;
 };
 
+// Tests are listed by the row name.
+void PrintTo(const GoodCase& c, std::ostream* os) { *os << c.name; }
+
 class GoodArgumentsTest : public testing::TestWithParam<GoodCase> {};
 
 TEST_P(GoodArgumentsTest, Parse) {
@@ -67,6 +70,9 @@ struct BadCase {
   const char* error;  // the whole one-line message
 };
 
+// Tests are listed by the row name.
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
+
 class BadArgumentsTest : public testing::TestWithParam<BadCase> {};
 
 TEST_P(BadArgumentsTest, NameTheOptionOrFile) {
@@ -106,6 +112,9 @@ struct HelpCase {
   const char* name;
   Args args;
 };
+
+// Tests are listed by the row name.
+void PrintTo(const HelpCase& c, std::ostream* os) { *os << c.name; }
 
 class HelpTest : public testing::TestWithParam<HelpCase> {};
 

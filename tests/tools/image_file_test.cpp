@@ -44,6 +44,9 @@ struct DecodeCase {
   int tolerance;
 };
 
+// Tests are listed by the row name.
+void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
+
 class DecodeImageTest : public testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeImageTest, GivesTheFramesBottomUpBgrRows) {
@@ -110,6 +113,9 @@ struct BrokenCase {
   std::vector<uint8_t> (*file)();
   const char* reason;  // a part of the error text
 };
+
+// Tests are listed by the row name.
+void PrintTo(const BrokenCase& c, std::ostream* os) { *os << c.name; }
 
 class BrokenImageTest : public testing::TestWithParam<BrokenCase> {};
 
@@ -180,6 +186,9 @@ struct SizeCase {
   int width, height;
 };
 
+// Tests are listed by the row name.
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+
 // Widths 1 to 5 cover every amount of row fill (3, 2, 1, 0 bytes).
 const SizeCase kSizeCases[] = {
     {"w1", 1, 2}, {"w2", 2, 2}, {"w3", 3, 2}, {"w4", 4, 2}, {"w5_h3", 5, 3}, {"w7_h1", 7, 1},
@@ -235,6 +244,9 @@ struct KindCase {
   const char* path;
   OutputKind kind;
 };
+
+// Tests are listed by the row name.
+void PrintTo(const KindCase& c, std::ostream* os) { *os << c.name; }
 
 class OutputKindTest : public testing::TestWithParam<KindCase> {};
 

@@ -25,6 +25,9 @@ struct WriteCase {
   const char* error;    // nullptr: the write succeeds
 };
 
+// Tests are listed by the row name.
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
+
 class WriteFileReplacingTest : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(WriteFileReplacingTest, LeavesTheWholeFileOrTheOldState) {

@@ -107,6 +107,9 @@ struct RoundTripCase {
   const char* output;  // output file name
 };
 
+// Tests are listed by the row name.
+void PrintTo(const RoundTripCase& c, std::ostream* os) { *os << c.name; }
+
 class RoundTripTest : public testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(RoundTripTest, OutputIsTheCoresComposition) {
@@ -213,6 +216,9 @@ struct FailureCase {
   Args args;
   const char* stderrHas;
 };
+
+// Tests are listed by the row name.
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class FailureTest : public testing::TestWithParam<FailureCase> {};
 
