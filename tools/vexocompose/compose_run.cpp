@@ -57,7 +57,10 @@ int RunCompose(const ComposeOptions& options, std::string* message) {
                                          ? EncodeBmp(output.get())
                                          : EncodePng(output.get());
   if (bytes.empty()) {
-    *message = options.output + ": the picture is too large to encode in this format";
+    *message = options.output + ": a picture of " + std::to_string(FrameWidth(output.get())) +
+               " x " + std::to_string(FrameHeight(output.get())) + " pixels is too large for " +
+               (options.outputKind == OutputKind::kBmp ? "a BMP file"
+                                                       : "the PNG encoder; try .bmp");
     return kExitFailed;
   }
   if (!WriteFileReplacing(options.output, bytes, &error)) {
